@@ -10,7 +10,8 @@ namespace core {
 // conditions it raised (overflow, division by zero, invalid operation);
 // Value() tests them once the formula's last step is done, so a condition
 // from any step of the formula is caught where its value is used.
-// Underflow and inexact results are not faults.
+// Underflow and inexact results are not faults. When several conditions were
+// recorded, Value() reports invalid before division by zero before overflow.
 class CheckedDouble {
 public:
     constexpr CheckedDouble(double value) : value_(value) {}  // NOLINT: implicit by design

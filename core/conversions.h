@@ -9,7 +9,9 @@ namespace core {
 
 // The number at the start of the text, blanks, tabs and line feeds ignored
 // anywhere; radix forms &H/&O, E or D exponents; 0 when there is none.
-// Throws ArithmeticFault(Overflow) beyond the double range.
+// An exponent letter with no digit after it ends the number ("1E" is 1).
+// Throws ArithmeticFault(Overflow) beyond the double range, and for a radix
+// value above FFFFFFFF, which fits neither the 16- nor the 32-bit reading.
 double LeadingNumber(std::string_view text);
 
 // The whole text, less surrounding blanks, must be one decimal number.
@@ -37,6 +39,7 @@ std::int32_t RoundToInt32(double x);
 std::int16_t NarrowToInt16(std::int32_t n);
 
 // a - d * trunc(a / d), for a positive d: 0 or the sign of a.
+// Defined for every a; d = 0 throws ArithmeticFault(DivisionByZero).
 std::int32_t TruncatedRemainder(std::int32_t a, std::int32_t d);
 
 }  // namespace core
