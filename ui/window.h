@@ -38,6 +38,13 @@ public:
     // open already, brings it to the front and activates it.
     void ShowAndActivate();
 
+    // The widget of the named control, or nullptr.
+    QWidget* Control(std::string_view name) const;
+
+protected:
+    // Draws the background picture, unscaled, from the client area's corner.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     struct Parts;
     std::unique_ptr<Parts> parts_;
