@@ -6,6 +6,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "ui/caption_button.h"
@@ -47,6 +48,8 @@ QWidget* MakeLabel(const ControlDefinition& control, QWidget* parent) {
 
 QWidget* MakeTextBox(const ControlDefinition& control, QWidget* parent) {
     auto* box = new QLineEdit(parent);
+    // A box holds whatever it is given: Qt would otherwise cut texts at 32767.
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->setText(Text(control.text));
     box->setCursorPosition(0);
     box->setAlignment(Horizontal(control.alignment) | Qt::AlignVCenter);

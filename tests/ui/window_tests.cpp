@@ -340,6 +340,12 @@ private slots:
         box->clear();
         QTest::keyClicks(box, QStringLiteral("3 9,00"));
         QCOMPARE(fields.Read("Text1"), std::string("3 9,00"));
+
+        // No length limit: a megabyte of digits goes in and comes back whole.
+        const std::string megabyte(1 << 20, '7');
+        fields.Write("Text2", megabyte);
+        QCOMPARE(fields.Read("Text2").size(), megabyte.size());
+        QVERIFY(fields.Read("Text2") == megabyte);
     }
 
     void NoticeIsModalTitledWithTheProgramAndPlain() {
