@@ -96,6 +96,20 @@ double DecimalValue(const DecimalScan& scan) {
     const double zero = scan.negative ? -0.0 : 0.0;
     if (scan.digits.empty()) return zero;
 
+    // At most 15 digits are an exact double, and so is a power of ten up to
+    // 1E22: one multiplication or division of the two is correctly rounded.
+    constexpr std::size_t kExactDigits = 15;
+    constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (scan.digits.size() <= kExactDigits && scan.exponent >= -22 && scan.exponent <= 22) {
+        std::int64_t mantissa = 0;
+        for (const char c : scan.digits) mantissa = mantissa * 10 + (c - '0');
+        const double exact = static_cast<double>(mantissa);
+        const double magnitude = scan.exponent >= 0 ? exact * kExactPowers[scan.exponent]
+                                                    : exact / kExactPowers[-scan.exponent];
+        return scan.negative ? -magnitude : magnitude;
+    }
+
     const auto leadingExponent = scan.exponent + static_cast<std::int64_t>(scan.digits.size()) - 1;
     if (leadingExponent > kLargestDoubleExponent) throw ArithmeticFault(ArithmeticCondition::Overflow);
     if (leadingExponent < -400) return zero;  // below half the smallest denormal

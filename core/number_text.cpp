@@ -1,8 +1,11 @@
 // Writing numbers as box text: NumberText and Int16Text, independent of the locale.
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "conversions.h"
 
@@ -12,25 +15,18 @@ namespace {
 constexpr int kSignificantDigits = 15;
 
 struct RoundedDecimal {
-    std::string digits;  // significant digits, trailing zeros dropped, first one non-zero
-    int exponent = 0;    // power of ten of the first digit
+    char digits[24];  // significant digits, trailing zeros dropped, first one non-zero
+    int count = 0;
+    int exponent = 0;  // power of ten of the first digit
 };
 
-// |x| rounded to 15 significant digits. std::to_chars rounds the exact binary
-// value to nearest (an exact tie goes to the even digit) and reports the
-// exponent after rounding, so 999999999999999.9 comes back as 1e+15.
-RoundedDecimal RoundTo15Digits(double magnitude) {
-    char buffer[32];  // "d.ddddddddddddddde+ddd" is 21 characters
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
-    (void)error;  // cannot fail: the buffer is large enough for any finite double
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const auto e = text.find('e');
-
+// Splits to_chars' scientific text "d.ddde+XX" into digits and exponent.
+RoundedDecimal FromScientific(std::string_view text) {
     RoundedDecimal rounded;
+    const auto e = text.find('e');
     for (const char c : text.substr(0, e))
-        if (c != '.') rounded.digits.push_back(c);
-    rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
+        if (c != '.') rounded.digits[rounded.count++] = c;
+    while (rounded.count > 1 && rounded.digits[rounded.count - 1] == '0') --rounded.count;
 
     const std::string_view exponentText = text.substr(e + 1);  // sign then at least two digits
     const std::string_view exponentDigits = exponentText.substr(1);
@@ -39,25 +35,58 @@ RoundedDecimal RoundTo15Digits(double magnitude) {
     return rounded;
 }
 
-std::string PositionalText(const RoundedDecimal& r) {
-    const auto count = static_cast<int>(r.digits.size());
-    if (r.exponent < 0)
-        return "0." + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') + r.digits;
-    const int integerDigits = r.exponent + 1;
-    if (count <= integerDigits)
-        return r.digits + std::string(static_cast<std::size_t>(integerDigits - count), '0');
-    return r.digits.substr(0, static_cast<std::size_t>(integerDigits)) + "." +
-           r.digits.substr(static_cast<std::size_t>(integerDigits));
+// |x| rounded to 15 significant digits, to nearest.
+//
+// The shortest digits that read back as a normal double lie within half an
+// ulp of it, far less than half a unit in the 15th digit, so when there are
+// at most 15 of them they are also the 15-digit rounding; that is the common
+// case and much the cheaper one. Otherwise std::to_chars rounds the exact
+// binary value to 15 digits (an exact tie goes to the even digit) and reports
+// the exponent after rounding, so 999999999999999.9 comes back as 1e+15.
+RoundedDecimal RoundTo15Digits(double magnitude) {
+    char buffer[32];  // "d.ddddddddddddddde+ddd" is 21 characters
+    if (magnitude >= DBL_MIN) {
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+        (void)error;  // cannot fail: the buffer is large enough for any finite double
+        const RoundedDecimal shortest = FromScientific(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+        if (shortest.count <= kSignificantDigits) return shortest;
+    }
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
+    (void)error;
+    return FromScientific(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
-std::string ExponentText(const RoundedDecimal& r) {
-    std::string text = r.digits.substr(0, 1);
-    if (r.digits.size() > 1) text += "." + r.digits.substr(1);
-    text += r.exponent < 0 ? "E-" : "E+";
+// Writes into out, which has room for the longest text ("-1.23456789012346E-308"
+// or "-0.000123456789012345"); returns one past the last character.
+char* PositionalText(const RoundedDecimal& r, char* out) {
+    if (r.exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = 0; i < -r.exponent - 1; ++i) *out++ = '0';
+        for (int i = 0; i < r.count; ++i) *out++ = r.digits[i];
+        return out;
+    }
+    const int integerDigits = r.exponent + 1;
+    for (int i = 0; i < integerDigits; ++i) *out++ = i < r.count ? r.digits[i] : '0';
+    if (r.count > integerDigits) {
+        *out++ = '.';
+        for (int i = integerDigits; i < r.count; ++i) *out++ = r.digits[i];
+    }
+    return out;
+}
+
+char* ExponentText(const RoundedDecimal& r, char* out) {
+    *out++ = r.digits[0];
+    if (r.count > 1) {
+        *out++ = '.';
+        for (int i = 1; i < r.count; ++i) *out++ = r.digits[i];
+    }
+    *out++ = 'E';
+    *out++ = r.exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(r.exponent);
-    if (magnitude < 10) text.push_back('0');
-    text += std::to_string(magnitude);  // plain digits of an int: no locale involved
-    return text;
+    if (magnitude < 10) *out++ = '0';
+    return std::to_chars(out, out + 4, magnitude).ptr;  // plain digits of an int: no locale involved
 }
 
 }  // namespace
@@ -68,10 +97,20 @@ std::string NumberText(double x) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Infinity" : "Infinity";
 
-    const RoundedDecimal rounded = RoundTo15Digits(std::fabs(x));
+    char text[40];
+    const double magnitude = std::fabs(x);
+    // Whole numbers below 1E15 are written as they are, digit for digit.
+    if (magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        const auto end = std::to_chars(text, text + sizeof text, static_cast<std::int64_t>(x)).ptr;
+        return std::string(text, end);
+    }
+
+    char* out = text;
+    if (std::signbit(x)) *out++ = '-';
+    const RoundedDecimal rounded = RoundTo15Digits(magnitude);
     const bool positional = rounded.exponent >= -4 && rounded.exponent <= 14;
-    const std::string text = positional ? PositionalText(rounded) : ExponentText(rounded);
-    return std::signbit(x) ? "-" + text : text;
+    out = positional ? PositionalText(rounded, out) : ExponentText(rounded, out);
+    return std::string(text, out);
 }
 
 std::string Int16Text(std::int16_t n) {
