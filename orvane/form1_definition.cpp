@@ -28,22 +28,22 @@ constexpr std::array kControls = {
     ControlDefinition{.name = "Label2", .kind = Label, .text = "     VLANIID - 127", .rect = {120, 1560, 1815, 495}, .tabIndex = 5, .foreColour = kWindowFrame},
     ControlDefinition{.name = "Text3", .kind = TextBox, .text = " ", .rect = {1920, 1560, 1935, 375}, .tabIndex = 1, .backColour = kWhite},
     ControlDefinition{.name = "Label3", .kind = Label, .text = "     SLOT/PORT", .rect = {120, 2160, 1815, 495}, .tabIndex = 6, .foreColour = kWindowFrame},
-    ControlDefinition{.name = "Text4", .kind = TextBox, .text = " ", .rect = {1920, 2040, 855, 375}, .tabIndex = 2, .backColour = kWhite},
-    ControlDefinition{.name = "Text5", .kind = TextBox, .text = " ", .rect = {3000, 2040, 855, 375}, .tabIndex = 3, .backColour = kWhite},
+    ControlDefinition{.name = "Text4", .kind = TextBox, .text = " ", .rect = {1920, 2040, 855, 375}, .tabIndex = 2, .backColour = kWhite, .accessibleName = "slot"},
+    ControlDefinition{.name = "Text5", .kind = TextBox, .text = " ", .rect = {3000, 2040, 855, 375}, .tabIndex = 3, .backColour = kWhite, .accessibleName = "port on the slot"},
     ControlDefinition{.name = "Command6", .kind = Button, .text = "VLAN CALCULATE", .rect = {240, 2640, 1575, 375}, .tabIndex = 7, .backColour = kFormBlue},
     ControlDefinition{.name = "Command24", .kind = Button, .text = "PORT CALCULATE", .rect = {1920, 2640, 1575, 375}, .tabIndex = 24, .backColour = kFormBlue},
     ControlDefinition{.name = "Command20", .kind = Button, .text = "CLEAR", .rect = {3600, 2640, 1455, 375}, .tabIndex = 19, .backColour = kFormBlue},
 
     // 24-port section: the heading on the window, the rest inside Frame2
     ControlDefinition{.name = "Label10", .kind = Label, .text = " 24  PORT CALCULATOR", .rect = {0, 3120, 4665, 360}, .tabIndex = 9, .foreColour = kWindowText, .backColour = kFormBlue, .alignment = Alignment::Centre, .font = FontStyle::Bold975},
-    ControlDefinition{.name = "Frame2", .kind = Frame, .text = " ", .rect = {120, 3600, 4575, 3135}, .tabIndex = 10, .backColour = kFormBlue},
+    ControlDefinition{.name = "Frame2", .kind = Frame, .text = " ", .rect = {120, 3600, 4575, 3135}, .tabIndex = 10, .backColour = kFormBlue, .accessibleName = "24 PORT CALCULATOR"},
     ControlDefinition{.name = "Label4", .kind = Label, .text = "ENTER VLAN", .rect = {240, 720, 1455, 255}, .tabIndex = 11, .foreColour = kWindowFrame, .backColour = kFormBlue, .frame = "Frame2"},
     ControlDefinition{.name = "Text7", .kind = TextBox, .text = " ", .rect = {1800, 600, 2175, 375}, .tabIndex = 14, .backColour = kWhite, .frame = "Frame2"},
     ControlDefinition{.name = "Label8", .kind = Label, .text = "VLANID - 127", .rect = {240, 1200, 1215, 255}, .tabIndex = 12, .foreColour = kWindowFrame, .backColour = kFormBlue, .frame = "Frame2"},
     ControlDefinition{.name = "Text8", .kind = TextBox, .text = " ", .rect = {1800, 1080, 2175, 375}, .tabIndex = 15, .backColour = kWhite, .frame = "Frame2"},
     ControlDefinition{.name = "Label11", .kind = Label, .text = "SLOT/PORT", .rect = {240, 1800, 975, 375}, .tabIndex = 13, .foreColour = kWindowFrame, .backColour = kFormBlue, .frame = "Frame2"},
-    ControlDefinition{.name = "Text9", .kind = TextBox, .text = " ", .rect = {1800, 1680, 975, 375}, .tabIndex = 16, .backColour = kWhite, .frame = "Frame2"},
-    ControlDefinition{.name = "Text10", .kind = TextBox, .text = " ", .rect = {3000, 1680, 975, 375}, .tabIndex = 17, .backColour = kWhite, .frame = "Frame2"},
+    ControlDefinition{.name = "Text9", .kind = TextBox, .text = " ", .rect = {1800, 1680, 975, 375}, .tabIndex = 16, .backColour = kWhite, .frame = "Frame2", .accessibleName = "slot"},
+    ControlDefinition{.name = "Text10", .kind = TextBox, .text = " ", .rect = {3000, 1680, 975, 375}, .tabIndex = 17, .backColour = kWhite, .frame = "Frame2", .accessibleName = "port on the slot"},
     ControlDefinition{.name = "Command13", .kind = Button, .text = "CALCULATE", .rect = {240, 2280, 1215, 375}, .tabIndex = 20, .frame = "Frame2"},
     ControlDefinition{.name = "Command19", .kind = Button, .text = "CLEAR", .rect = {1800, 2280, 2175, 375}, .tabIndex = 18, .backColour = kDarkBlue, .frame = "Frame2"},
 
@@ -56,8 +56,8 @@ constexpr std::array kControls = {
     ControlDefinition{.name = "Text6", .kind = TextBox, .text = "", .rect = {13680, 3480, 1095, 525}, .tabIndex = 39},
     ControlDefinition{.name = "Label14", .kind = Label, .text = "      CALCULATED OUTPUT", .rect = {12360, 4320, 2415, 375}, .tabIndex = 45, .backColour = kFormBlue},
     ControlDefinition{.name = "Label13", .kind = Label, .text = "        SLOT            PORT", .rect = {12360, 4680, 2415, 255}, .tabIndex = 44, .backColour = kFormBlue},
-    ControlDefinition{.name = "Text11", .kind = TextBox, .text = "", .rect = {12360, 4920, 1095, 495}, .tabIndex = 40},
-    ControlDefinition{.name = "Text13", .kind = TextBox, .text = "", .rect = {13680, 4920, 1095, 495}, .tabIndex = 41},
+    ControlDefinition{.name = "Text11", .kind = TextBox, .text = "", .rect = {12360, 4920, 1095, 495}, .tabIndex = 40, .accessibleName = "calculated slot"},
+    ControlDefinition{.name = "Text13", .kind = TextBox, .text = "", .rect = {13680, 4920, 1095, 495}, .tabIndex = 41, .accessibleName = "calculated port"},
     ControlDefinition{.name = "Command9", .kind = Button, .text = "CALCULATE BASED ON DSLAM VLAN ", .rect = {12360, 5640, 2415, 495}, .tabIndex = 42},
 
     // Reference buttons: officers' directories in the middle
@@ -82,9 +82,9 @@ constexpr std::array kControls = {
     ControlDefinition{.name = "Command15", .kind = Button, .text = "MPLS S-Z", .rect = {12480, 8040, 2175, 495}, .tabIndex = 53},
 
     // Banners along the top
-    ControlDefinition{.name = "Picture1", .kind = PictureBox, .text = "", .rect = {4320, 600, 6135, 735}, .tabIndex = 36, .picture = ":/orvane/picture1.gif"},
-    ControlDefinition{.name = "Picture2", .kind = PictureBox, .text = "", .rect = {10440, 600, 4455, 735}, .tabIndex = 37, .picture = ":/orvane/picture2.gif"},
-    ControlDefinition{.name = "Picture3", .kind = PictureBox, .text = "", .rect = {4320, 1320, 10575, 735}, .tabIndex = 48, .picture = ":/orvane/picture3.bmp"},
+    ControlDefinition{.name = "Picture1", .kind = PictureBox, .text = "", .rect = {4320, 600, 6135, 735}, .tabIndex = 36, .picture = ":/orvane/picture1.gif", .accessibleName = "banner: VLAN to slot and port"},
+    ControlDefinition{.name = "Picture2", .kind = PictureBox, .text = "", .rect = {10440, 600, 4455, 735}, .tabIndex = 37, .picture = ":/orvane/picture2.gif", .accessibleName = "banner: DSLAM access network"},
+    ControlDefinition{.name = "Picture3", .kind = PictureBox, .text = "", .rect = {4320, 1320, 10575, 735}, .tabIndex = 48, .picture = ":/orvane/picture3.bmp", .accessibleName = "banner: a DSLAM shelf of line cards"},
 };
 
 constexpr ui::WindowDefinition kForm1{

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/memory.h"
+
 namespace ui {
 namespace {
 
@@ -53,6 +55,7 @@ const char* MissingDisplay() {
 
 int RunProgram(int& argc, char** argv, const char* programTitle,
                const std::function<std::unique_ptr<QObject>()>& start) {
+    KeepLargeAllocationsReturnable();
     std::setlocale(LC_ALL, "");
     // No application display name: Qt would append it to every title.
     QApplication::setApplicationName(QString::fromUtf8(programTitle));

@@ -9,6 +9,7 @@
 #include <limits>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/caption_button.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
@@ -133,6 +134,7 @@ void ApplyColours(QWidget& widget, const ControlDefinition& control,
 
 BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window) {
     BuiltControls built;
+    InstallAccessibleRoles();
     const QFont regular = ControlFont(FontStyle::Default);
 
     // Frames first, so that the controls inside them find their parent
@@ -153,6 +155,7 @@ BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window)
         widget->setObjectName(Text(control.name));
         widget->setFont(control.font == FontStyle::Default ? regular : ControlFont(control.font));
         widget->setGeometry(PixelRect(control.rect));
+        ApplyAccessibleName(*widget, control, definition.controls);
         const std::string name(control.name);
         built.all.emplace(name, widget);
         switch (control.kind) {

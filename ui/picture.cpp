@@ -16,15 +16,27 @@ QImage DecodePicture(std::string_view resourcePath) {
         qWarning("cannot decode picture %s: %s", qPrintable(path),
                  qPrintable(reader.errorString()));
     }
-    // One image pixel to one logical pixel, whatever the screen's ratio.
+    // Stored pixels, not logical ones: DrawUnscaled maps them to the screen.
     image.setDevicePixelRatio(1.0);
     return image;
 }
 
 void DrawUnscaled(QPainter& painter, const QImage& image) {
-    if (!image.isNull()) {
-        painter.drawImage(QPoint(0, 0), image);
+    if (image.isNull()) {
+        return;
     }
+    // On a scaled screen (150 %, 200 %) the painter maps logical pixels to
+    // several device pixels; undoing that scale puts each image pixel on one
+    // device pixel, so the picture is never stretched or smoothed.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    if (ratio == 1.0) {
+        painter.drawImage(QPoint(0, 0), image);
+        return;
+    }
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    painter.drawImage(QPoint(0, 0), image);
+    painter.restore();
 }
 
 PictureBox::PictureBox(QImage image, QWidget* parent) : QWidget(parent), image_(std::move(image)) {

@@ -13,7 +13,8 @@ namespace ui {
 QImage DecodePicture(std::string_view resourcePath);
 
 // Draws image with its top-left pixel at the painter's origin, one image
-// pixel to one logical pixel, cut off by the painter's clip.
+// pixel to one device pixel (on a 200 % screen a 100-pixel-wide picture
+// covers 50 logical pixels), cut off by the painter's clip.
 void DrawUnscaled(QPainter& painter, const QImage& image);
 
 // A picture box: its image at its top-left corner, unscaled, cut off at its

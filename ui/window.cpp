@@ -54,6 +54,10 @@ struct Window::Parts {
 Window::Window(const WindowDefinition& definition, QString programTitle) : QWidget(nullptr) {
     setObjectName(Text(definition.name));
     setWindowTitle(Text(definition.caption));
+    // A window without a caption is read out by the program's name.
+    setAccessibleName(Text(definition.caption).simplified().isEmpty() ? programTitle
+                                                                     : Text(definition.caption));
+    setAccessibleDescription(Text(definition.accessibleDescription));
     setFont(ControlFont(FontStyle::Default));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, DefinitionColour(definition.backColour, palette));

@@ -35,6 +35,10 @@ struct ControlDefinition {
     FontStyle font = FontStyle::Default;
     std::string_view frame = {};    // containing frame's name; empty for the window
     std::string_view picture = {};  // picture box image, a Qt resource path (":/...")
+    // What a screen reader calls the control where its own caption or the
+    // label beside it does not say it ("slot", "display"), or what a picture
+    // box shows. Empty: the builder derives it (see accessibility.h).
+    std::string_view accessibleName = {};
 };
 
 struct WindowDefinition {
@@ -47,6 +51,9 @@ struct WindowDefinition {
     std::uint32_t backColour = 0x00FFC0C0;
     std::string_view backgroundPicture = {};  // Qt resource path, empty for none
     std::span<const ControlDefinition> controls;
+    // What the window shows, for a screen reader, when its caption does not
+    // say it (a reference page's picture); empty for none.
+    std::string_view accessibleDescription = {};
 };
 
 }  // namespace ui

@@ -5,9 +5,6 @@
 #include <QFile>
 #include <vector>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace pictures {
 namespace {
 
@@ -21,6 +18,13 @@ int MapSize(int colours) {
 QString GifError(const QString& path, int code) {
     const char* text = GifErrorString(code);
     return QStringLiteral("cannot write %1: %2").arg(path, QString::fromLatin1(text ? text : "giflib error"));
+}
+
+// giflib's output goes through the QFile it was opened with, so no platform
+// file descriptors are needed.
+int WriteToFile(GifFileType* gif, const GifByteType* bytes, int length) {
+    auto* file = static_cast<QFile*>(gif->UserData);
+    return static_cast<int>(file->write(reinterpret_cast<const char*>(bytes), length));
 }
 
 }  // namespace
@@ -38,17 +42,15 @@ bool WriteGif(const QImage& indexed, const QString& path, QString* error) {
                                                             static_cast<GifByteType>(qBlue(table[i]))};
     }
 
-    const QByteArray fileName = QFile::encodeName(path);
     // Opened here rather than by giflib, which would make the file private (0600).
-    const int descriptor = ::open(fileName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (descriptor < 0) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         *error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }
     int code = 0;
-    GifFileType* gif = EGifOpenFileHandle(descriptor, &code);
+    GifFileType* gif = EGifOpen(&file, WriteToFile, &code);
     if (gif == nullptr) {
-        ::close(descriptor);
         *error = GifError(path, code);
         return false;
     }
@@ -68,6 +70,10 @@ bool WriteGif(const QImage& indexed, const QString& path, QString* error) {
     if (EGifCloseFile(gif, &closeCode) != GIF_OK && written) {
         written = false;
         code = closeCode;
+    }
+    if (written && !file.flush()) {
+        *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
     }
     if (!written) *error = GifError(path, code);
     return written;

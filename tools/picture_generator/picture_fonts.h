@@ -4,8 +4,9 @@
 #include <QString>
 #include <optional>
 
-// The one font family every picture is drawn with, loaded from a fixed file
-// so that the pictures do not depend on which fonts a machine has set up.
+// The one font family every picture is drawn with, loaded from its own font
+// files so that the pictures do not depend on which fonts a machine has set
+// up (see picture_fonts.cpp for where the files are looked for).
 namespace pictures {
 
 class PictureFonts {

@@ -1,0 +1,16 @@
+#include "ui/memory.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace ui {
+
+void KeepLargeAllocationsReturnable() {
+#if defined(__GLIBC__)
+    constexpr int kThreshold = 128 * 1024;  // glibc's own starting value, held fixed
+    mallopt(M_MMAP_THRESHOLD, kThreshold);
+#endif
+}
+
+}  // namespace ui
