@@ -83,20 +83,20 @@ QWidget* MakeFrame(const ControlDefinition& control, QWidget* parent) {
     return frame;
 }
 
-QWidget* MakePictureBox(const ControlDefinition& control, QWidget* parent) {
-    QImage image = control.picture.empty() ? QImage() : DecodePicture(control.picture);
+QWidget* MakePictureBox(const ControlDefinition& control, QWidget* parent, WindowPictures& pictures) {
+    QImage image = control.picture.empty() ? QImage() : pictures.Picture(control.picture);
     auto* box = new PictureBox(std::move(image), parent);
     ApplyColours(*box, control, QPalette::WindowText, QPalette::Window);
     return box;
 }
 
-QWidget* MakeControl(const ControlDefinition& control, QWidget* parent) {
+QWidget* MakeControl(const ControlDefinition& control, QWidget* parent, WindowPictures& pictures) {
     switch (control.kind) {
     case ControlKind::Label: return MakeLabel(control, parent);
     case ControlKind::TextBox: return MakeTextBox(control, parent);
     case ControlKind::Button: return MakeButton(control, parent);
     case ControlKind::Frame: return MakeFrame(control, parent);
-    case ControlKind::PictureBox: return MakePictureBox(control, parent);
+    case ControlKind::PictureBox: return MakePictureBox(control, parent, pictures);
     }
     return nullptr;
 }
@@ -132,7 +132,8 @@ void ApplyColours(QWidget& widget, const ControlDefinition& control,
     widget.setPalette(palette);
 }
 
-BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window) {
+BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window,
+                            WindowPictures& pictures) {
     BuiltControls built;
     InstallAccessibleRoles();
     const QFont regular = ControlFont(FontStyle::Default);
@@ -151,7 +152,7 @@ BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window)
                          static_cast<int>(control.frame.size()), control.frame.data());
             }
         }
-        QWidget* widget = MakeControl(control, parent);
+        QWidget* widget = MakeControl(control, parent, pictures);
         widget->setObjectName(Text(control.name));
         widget->setFont(control.font == FontStyle::Default ? regular : ControlFont(control.font));
         widget->setGeometry(PixelRect(control.rect));

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/picture.h"
 #include "ui/window_definition.h"
 
 namespace ui {
@@ -24,7 +25,9 @@ struct BuiltControls {
 // Makes every control of definition as a child of window (or of its frame):
 // object names, pixel rectangles, texts, colours, fonts, pictures, stacking
 // with labels lowest, and the focus order by tab index.
-BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window);
+// Pictures come from pictures, so that each is decoded once per window.
+BuiltControls BuildControls(const WindowDefinition& definition, QWidget& window,
+                            WindowPictures& pictures);
 
 // Applies a definition's colours to a widget: the text colour to textRole,
 // the background to backgroundRole (filled by the widget itself).

@@ -21,6 +21,19 @@ QImage DecodePicture(std::string_view resourcePath) {
     return image;
 }
 
+QImage WindowPictures::Picture(std::string_view resourcePath) {
+    const auto found = decoded_.find(resourcePath);
+    if (found != decoded_.end()) {
+        return found->second;
+    }
+    QImage image = DecodePicture(resourcePath);
+    // A palette picture is expanded once here rather than at every paint.
+    if (image.format() == QImage::Format_Indexed8) {
+        image = image.convertToFormat(QImage::Format_RGB32);
+    }
+    return decoded_.emplace(std::string(resourcePath), std::move(image)).first->second;
+}
+
 void DrawUnscaled(QPainter& painter, const QImage& image) {
     if (image.isNull()) {
         return;

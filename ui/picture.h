@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <map>
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -16,6 +18,16 @@ QImage DecodePicture(std::string_view resourcePath);
 // pixel to one device pixel (on a 200 % screen a 100-pixel-wide picture
 // covers 50 logical pixels), cut off by the painter's clip.
 void DrawUnscaled(QPainter& painter, const QImage& image);
+
+// The pictures of one window, each decoded once however many places show it
+// (a page's background and its picture box share one image).
+class WindowPictures {
+public:
+    QImage Picture(std::string_view resourcePath);
+
+private:
+    std::map<std::string, QImage, std::less<>> decoded_;
+};
 
 // A picture box: its image at its top-left corner, unscaled, cut off at its
 // edges. It takes part in keyboard focus like the other controls.

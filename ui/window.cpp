@@ -33,8 +33,8 @@ struct Window::Parts {
           emptyCaption(definition.caption.empty()),
           background(definition.backgroundPicture.empty()
                          ? QImage()
-                         : DecodePicture(definition.backgroundPicture)),
-          controls(BuildControls(definition, window)),
+                         : pictures.Picture(definition.backgroundPicture)),
+          controls(BuildControls(definition, window, pictures)),
           fields(controls.textBoxes),
           notice(&window, programTitle) {}
 
@@ -43,6 +43,7 @@ struct Window::Parts {
     const StartPosition startPosition;
     const WindowState state;
     const bool emptyCaption;
+    WindowPictures pictures;  // decoded here, once each, while the window is built
     const QImage background;
     BuiltControls controls;
     LineEditFields fields;
